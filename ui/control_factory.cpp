@@ -1,0 +1,101 @@
+#include "ui/control_factory.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include "ui/caption_label.hpp"
+#include "ui/units.hpp"
+
+namespace ui {
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
+  auto* box = new QLineEdit(FromView(record.text), parent);
+  box->setReadOnly(record.kind == ControlKind::ReadOnlyTextBox);
+  box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  box->setFocusPolicy(Qt::StrongFocus);
+  box->setCursorPosition(0);
+  return box;
+}
+
+QWidget* CreatePicture(const ControlRecord& record, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setPixmap(QPixmap(FromView(record.text)));
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setScaledContents(false);
+  picture->setAutoFillBackground(true);
+  picture->setFocusPolicy(Qt::StrongFocus);  // in the tab chain; a label draws no focus mark
+  return picture;
+}
+
+QWidget* CreateWidget(const ControlRecord& record, QWidget* parent) {
+  switch (record.kind) {
+    case ControlKind::Label:
+      return new CaptionLabel(FromView(record.text), record.alignment, record.border, parent);
+    case ControlKind::TextBox:
+    case ControlKind::ReadOnlyTextBox:
+      return CreateTextBox(record, parent);
+    case ControlKind::Picture:
+      return CreatePicture(record, parent);
+  }
+  return nullptr;
+}
+
+void ApplyColours(const ControlRecord& record, QWidget* widget) {
+  QPalette palette = widget->palette();
+  const QColor background = ResolveColour(record.background, palette);
+  const bool isTextBox =
+      record.kind == ControlKind::TextBox || record.kind == ControlKind::ReadOnlyTextBox;
+  palette.setColor(isTextBox ? QPalette::Base : QPalette::Window, background);
+  if (record.kind != ControlKind::Picture) {
+    const QColor text = ResolveColour(record.textColour, palette);
+    palette.setColor(isTextBox ? QPalette::Text : QPalette::WindowText, text);
+  }
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+QString ObjectName(const ControlRecord& record) {
+  const QString name = FromView(record.name);
+  return record.index == kNoIndex ? name : QStringLiteral("%1(%2)").arg(name).arg(record.index);
+}
+
+QFont LayoutFont(const FontSpec& spec) {
+  QFont font(FromView(spec.face));
+  font.setPixelSize(PointsToPixels(spec.points));
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  return font;
+}
+
+QColor ResolveColour(Colour colour, const QPalette& palette) {
+  switch (colour.role) {
+    case SystemColour::ButtonFace:
+      return palette.color(QPalette::Button);
+    case SystemColour::WindowText:
+      return palette.color(QPalette::WindowText);
+    case SystemColour::None:
+      break;
+  }
+  return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
+}
+
+QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {
+  QWidget* widget = CreateWidget(record, parent);
+  widget->setObjectName(ObjectName(record));
+  widget->setGeometry(TwipsToPixels(record.left), TwipsToPixels(record.top),
+                      TwipsToPixels(record.width), TwipsToPixels(record.height));
+  if (!record.font.face.empty()) {
+    widget->setFont(LayoutFont(record.font));
+  }
+  ApplyColours(record, widget);
+  return widget;
+}
+
+}  // namespace ui
