@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <limits>
 
 #include "ui/caption_label.hpp"
 #include "ui/units.hpp"
@@ -17,6 +18,7 @@ QString FromView(std::string_view text) {
 QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
   auto* box = new QLineEdit(FromView(record.text), parent);
   box->setReadOnly(record.kind == ControlKind::ReadOnlyTextBox);
+  box->setMaxLength(std::numeric_limits<int>::max());  // a box has no limit; Qt's default is 32767
   box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   box->setFocusPolicy(Qt::StrongFocus);
   box->setCursorPosition(0);

@@ -125,6 +125,18 @@ TEST_F(WindowTest, EveryInputBoxRecalculatesEveryResult) {
   }
 }
 
+TEST_F(WindowTest, BoxesTakeTextsOfAnyLength) {
+  const QString longText = "1" + QString(100000, '0');
+  QApplication::clipboard()->setText(longText);
+  QLineEdit* slope = Box("D(4)");
+  slope->selectAll();
+  QTest::keyClick(slope, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(slope->text(), longText);
+  EXPECT_EQ(Runs(), 1);
+  EXPECT_EQ(Box("R(10)")->text(), "") << "a slope beyond the double range computes no flow";
+  EXPECT_EQ(Box("R(0)")->text(), "2.0944");
+}
+
 TEST_F(WindowTest, TypedAndDeletedDigitGiveTwoRuns) {
   QLineEdit* diameter = Box("D(0)");
   diameter->end(false);
