@@ -66,6 +66,14 @@ class WindowTest : public ::testing::Test {
     EXPECT_EQ(Box("R(6)")->text(), QString());
   }
 
+  QStringList ResultTexts() const {
+    QStringList texts;
+    for (int index = 0; index < 14; ++index) {
+      texts << Box(BoxName("R", index))->text();
+    }
+    return texts;
+  }
+
   int Runs() const { return static_cast<int>(runs_->count()); }
 
   std::unique_ptr<FrmDatos> window_;
