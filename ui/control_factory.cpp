@@ -1,5 +1,6 @@
 #include "ui/control_factory.hpp"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -25,13 +26,29 @@ QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
   return box;
 }
 
+// The image, or on a high-density screen its drawing at twice the size ("name@2x.png") where
+// there is one, so that it stays sharp.
+QPixmap ImageForScreen(const QString& path) {
+  if (qApp->devicePixelRatio() > 1) {
+    QString sharp = path;
+    sharp.insert(sharp.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    QPixmap pixmap;
+    if (pixmap.load(sharp)) {
+      pixmap.setDevicePixelRatio(2);
+      return pixmap;
+    }
+  }
+  return QPixmap(path);
+}
+
 QWidget* CreatePicture(const ControlRecord& record, QWidget* parent) {
   auto* picture = new QLabel(parent);
-  picture->setPixmap(QPixmap(FromView(record.text)));
+  picture->setPixmap(ImageForScreen(FromView(record.text)));
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setScaledContents(false);
   picture->setAutoFillBackground(true);
   picture->setFocusPolicy(Qt::StrongFocus);  // in the tab chain; a label draws no focus mark
+  picture->setAccessibleName(QStringLiteral("Gota de agua sobre una mano"));
   return picture;
 }
 
@@ -86,6 +103,14 @@ QColor ResolveColour(Colour colour, const QPalette& palette) {
       break;
   }
   return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
+}
+
+QString SpokenCaption(std::string_view caption) {
+  QString spoken = FromView(caption).simplified();
+  if (spoken.endsWith(u'=')) {
+    spoken.chop(1);
+  }
+  return spoken.trimmed();
 }
 
 QWidget* CreateControl(const ControlRecord& record, QWidget* parent) {

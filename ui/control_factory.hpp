@@ -19,4 +19,8 @@ QFont LayoutFont(const FontSpec& spec);
 
 QColor ResolveColour(Colour colour, const QPalette& palette);
 
+// What a screen reader says for a box: its caption without the trailing "=" and with single
+// blanks, as in "A: Area" for "A:  Area=".
+QString SpokenCaption(std::string_view caption);
+
 }  // namespace ui

@@ -59,13 +59,19 @@ void FrmDatos::ShowCentred() {
 }
 
 void FrmDatos::BuildControls() {
+  const ControlRecord* previous = nullptr;
   for (const ControlRecord& record : kControls) {
     QWidget* control = CreateControl(record, this);
+    const ControlRecord* caption = std::exchange(previous, &record);
     const bool isInput = record.name == kInputArray;
     if (!isInput && record.name != kResultArray) {
       continue;
     }
     auto* box = static_cast<QLineEdit*>(control);
+    // Each caption stands in the row directly above the box it labels.
+    if (caption != nullptr && caption->kind == ControlKind::Label) {
+      box->setAccessibleName(SpokenCaption(caption->text));
+    }
     sheet_.Bind(isInput ? calc::BoxArray::D : calc::BoxArray::R, record.index, box);
     if (isInput) {
       connect(box, &QLineEdit::textChanged, this, &FrmDatos::RecalculateResults);
