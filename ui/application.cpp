@@ -16,12 +16,16 @@ void PrepareApplication() {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
   QApplication::setWindowIcon(CloudIcon());
+  // Lets desktop shells (Wayland ones in particular) find the desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(CALCULO_APP_ID));
 }
 
 QIcon CloudIcon() {
   QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/cloud-16.png"), QSize(16, 16));
-  icon.addFile(QStringLiteral(":/icons/cloud-32.png"), QSize(32, 32));
+  for (const int size : {16, 32}) {
+    icon.addFile(QStringLiteral(":/icons/cloud-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/icons/cloud-%1@2x.png").arg(size), QSize(2 * size, 2 * size));
+  }
   return icon;
 }
 
