@@ -8,16 +8,13 @@
 
 #include "ui/caption_label.hpp"
 #include "ui/units.hpp"
+#include "ui/utf8_text.hpp"
 
 namespace ui {
 namespace {
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* CreateTextBox(const ControlRecord& record, QWidget* parent) {
-  auto* box = new QLineEdit(FromView(record.text), parent);
+  auto* box = new QLineEdit(ToQString(record.text), parent);
   box->setReadOnly(record.kind == ControlKind::ReadOnlyTextBox);
   box->setMaxLength(std::numeric_limits<int>::max());  // a box has no limit; Qt's default is 32767
   box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -43,7 +40,7 @@ QPixmap ImageForScreen(const QString& path) {
 
 QWidget* CreatePicture(const ControlRecord& record, QWidget* parent) {
   auto* picture = new QLabel(parent);
-  picture->setPixmap(ImageForScreen(FromView(record.text)));
+  picture->setPixmap(ImageForScreen(ToQString(record.text)));
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setScaledContents(false);
   picture->setAutoFillBackground(true);
@@ -55,7 +52,7 @@ QWidget* CreatePicture(const ControlRecord& record, QWidget* parent) {
 QWidget* CreateWidget(const ControlRecord& record, QWidget* parent) {
   switch (record.kind) {
     case ControlKind::Label:
-      return new CaptionLabel(FromView(record.text), record.alignment, record.border, parent);
+      return new CaptionLabel(ToQString(record.text), record.alignment, record.border, parent);
     case ControlKind::TextBox:
     case ControlKind::ReadOnlyTextBox:
       return CreateTextBox(record, parent);
@@ -81,15 +78,15 @@ void ApplyColours(const ControlRecord& record, QWidget* widget) {
 }  // namespace
 
 QString ObjectName(const ControlRecord& record) {
-  const QString name = FromView(record.name);
+  const QString name = ToQString(record.name);
   return record.index == kNoIndex ? name : QStringLiteral("%1(%2)").arg(name).arg(record.index);
 }
 
-QFont LayoutFont(const FontSpec& spec) {
-  QFont font(FromView(spec.face));
-  font.setPixelSize(PointsToPixels(spec.points));
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
+QFont LayoutFont(const FontStyle& style) {
+  QFont font(ToQString(style.face));
+  font.setPixelSize(PointsToPixels(style.points));
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
   return font;
 }
 
@@ -106,7 +103,7 @@ QColor ResolveColour(Colour colour, const QPalette& palette) {
 }
 
 QString SpokenCaption(std::string_view caption) {
-  QString spoken = FromView(caption).simplified();
+  QString spoken = ToQString(caption).simplified();
   if (spoken.endsWith(u'=')) {
     spoken.chop(1);
   }

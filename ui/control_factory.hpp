@@ -15,7 +15,7 @@ QString ObjectName(const ControlRecord& record);
 QWidget* CreateControl(const ControlRecord& record, QWidget* parent);
 
 // The font of a record, sized in pixels at the layout's 96 dots per inch.
-QFont LayoutFont(const FontSpec& spec);
+QFont LayoutFont(const FontStyle& style);
 
 QColor ResolveColour(Colour colour, const QPalette& palette);
 

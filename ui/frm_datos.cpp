@@ -13,13 +13,10 @@
 #include "ui/control_factory.hpp"
 #include "ui/layout.hpp"
 #include "ui/units.hpp"
+#include "ui/utf8_text.hpp"
 
 namespace ui {
 namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -29,8 +26,8 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 FrmDatos::FrmDatos(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent, kWindowFlags), decimalSeparator_(std::move(decimalSeparator)) {
-  setObjectName(FromView(kWindow.name));
-  setWindowTitle(FromView(kWindow.title));
+  setObjectName(ToQString(kWindow.name));
+  setWindowTitle(ToQString(kWindow.title));
   setWindowIcon(CloudIcon());
   setFont(LayoutFont(kWindow.font));
   QPalette background = palette();

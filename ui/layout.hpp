@@ -22,7 +22,7 @@ constexpr Colour Rgb(std::uint32_t rgb) {
 inline constexpr Colour kButtonFace{SystemColour::ButtonFace, 0};
 inline constexpr Colour kWindowText{SystemColour::WindowText, 0};
 
-struct FontSpec {
+struct FontStyle {
   std::string_view face;  // empty for a control that shows no text
   double points = 0;
   bool bold = false;
@@ -43,7 +43,7 @@ struct ControlRecord {
   ControlKind kind;
   int left, top, width, height;
   Colour background, textColour;
-  FontSpec font;
+  FontStyle font;
   Alignment alignment;
   Border border;
   std::string_view text;  // caption, initial text, or the image resource of a picture
@@ -55,7 +55,7 @@ struct WindowRecord {
   std::string_view title;
   int clientWidth, clientHeight;  // twips
   Colour background;
-  FontSpec font;
+  FontStyle font;
 };
 
 inline constexpr std::string_view kInputArray = "D";

@@ -7,10 +7,10 @@ using enum ControlKind;
 using enum Alignment;
 using enum Border;
 
-constexpr FontSpec kSans{"MS Sans Serif", 8.25, true, false};
-constexpr FontSpec kSansLarge{"MS Sans Serif", 9.75, true, false};
-constexpr FontSpec kHeader{"Times New Roman", 11.25, true, true};
-constexpr FontSpec kNoFont{};
+constexpr FontStyle kSans{"MS Sans Serif", 8.25, true, false};
+constexpr FontStyle kSansLarge{"MS Sans Serif", 9.75, true, false};
+constexpr FontStyle kHeader{"Times New Roman", 11.25, true, true};
+constexpr FontStyle kNoFont{};
 constexpr Colour kNone{};
 
 constexpr Colour kBlue = Rgb(0x0000FF);

@@ -1,5 +1,7 @@
 #include "ui/widget_box_sheet.hpp"
 
+#include "ui/utf8_text.hpp"
+
 namespace ui {
 
 void WidgetBoxSheet::Bind(calc::BoxArray array, int index, QLineEdit* box) {
@@ -18,7 +20,7 @@ std::string WidgetBoxSheet::Text(calc::BoxArray array, int index) const {
 
 void WidgetBoxSheet::SetText(calc::BoxArray array, int index, std::string_view text) {
   QLineEdit* box = Box(array, index);
-  const QString newText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString newText = ToQString(text);
   // An unchanged box keeps its caret and selection, so a result being copied stays selected.
   if (box->text() != newText) {
     box->setText(newText);
