@@ -48,10 +48,8 @@ QWidget* FrmDatos::Control(const QString& name) const {
 }
 
 void FrmDatos::ShowCentred() {
-  const QRect screen = this->screen()->availableGeometry();
-  const QSize frameExtra = frameGeometry().size() - geometry().size();
-  move(screen.center() -
-       QPoint((width() + frameExtra.width()) / 2, (height() + frameExtra.height()) / 2));
+  // The frame is not known before the window manager has it; centre the client area.
+  move(screen()->availableGeometry().center() - rect().center());
   show();
 }
 
