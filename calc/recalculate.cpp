@@ -34,7 +34,9 @@ class SectionRun {
     const double theta = Input(1) * kPi / 180;
     WriteFixed(0, theta);
 
-    const double area = diameter * diameter * ((theta - std::sin(theta)) * kOneEighth);
+    const double sinTheta = std::sin(theta);
+    const double sinHalfTheta = std::sin(theta / 2);
+    const double area = diameter * diameter * ((theta - sinTheta) * kOneEighth);
     WriteFixed(1, area);
     WriteFixed(2, theta * kOneHalf * diameter);
 
@@ -42,16 +44,16 @@ class SectionRun {
     if (theta == 0) {
       Write(3, kInfinito);
     } else {
-      hydraulicRadius = (1 - std::sin(theta) / theta) * kOneQuarter * diameter;
+      hydraulicRadius = (1 - sinTheta / theta) * kOneQuarter * diameter;
       WriteFixed(3, hydraulicRadius);
     }
 
-    WriteFixed(4, std::sin(theta / 2) * diameter);
+    WriteFixed(4, sinHalfTheta * diameter);
     double hydraulicDepth = 0;
     if (ReadBack(4) == 0) {
       Write(5, kInfinito);
     } else {
-      hydraulicDepth = (theta - std::sin(theta)) * kOneEighth / std::sin(theta / 2) * diameter;
+      hydraulicDepth = (theta - sinTheta) * kOneEighth / sinHalfTheta * diameter;
       WriteFixed(5, hydraulicDepth);
     }
 
