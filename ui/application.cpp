@@ -15,7 +15,7 @@ void PrepareApplication() {
   // Used only where the named face is missing; both have the metrics of the face they replace.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-  QApplication::setWindowIcon(CloudIcon());
+  QApplication::setWindowIcon(CloudIcon());  // the window shows it too: it has none of its own
   // Lets desktop shells (Wayland ones in particular) find the desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(CALCULO_APP_ID));
 }

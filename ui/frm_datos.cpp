@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "calc/recalculate.hpp"
-#include "ui/application.hpp"
 #include "ui/control_factory.hpp"
 #include "ui/layout.hpp"
 #include "ui/units.hpp"
@@ -28,7 +27,6 @@ FrmDatos::FrmDatos(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent, kWindowFlags), decimalSeparator_(std::move(decimalSeparator)) {
   setObjectName(ToQString(kWindow.name));
   setWindowTitle(ToQString(kWindow.title));
-  setWindowIcon(CloudIcon());
   setFont(LayoutFont(kWindow.font));
   QPalette background = palette();
   background.setColor(QPalette::Window, ResolveColour(kWindow.background, background));
